@@ -36,8 +36,9 @@ struct LineData {
   float XS;   // ground wire reactance at one foot spacing, ohm/mile
 };
 
-// Everything one run computes. The element [i][j] of each matrix couples
-// conductor i of the first group in its name with conductor j of the second.
+// Everything one run computes. In the impedance blocks, element [i][j]
+// couples conductor i of the first group in the block's name with conductor
+// j of the second.
 struct LineModel {
   LineData data{};
 
